@@ -1,0 +1,16 @@
+// The colours and target page of the thread that draws.
+#pragma once
+
+#include <cstdint>
+
+struct drawing_context {
+    std::int32_t serial = 0; // of the screen it was set up for
+    std::int32_t target_page = 0;
+    std::int32_t clip_left = 0, clip_top = 0, clip_right = -1, clip_bottom = -1;
+    std::uint32_t foreground = 0xFFFFFFFF;
+    std::uint32_t background = 0xFF000000;
+};
+
+// The calling thread's context, set up afresh for the open screen when its
+// serial is another screen's.
+drawing_context& current_drawing_context();
