@@ -13,3 +13,5 @@ std::int32_t terminal_wait_key() {
 std::int32_t terminal_input_begin(const std::optional<byte_string>&, std::int32_t, std::int32_t) {
     return 0;
 }
+std::int32_t terminal_key_available() { return 0; }
+byte_string terminal_read_key() { return {}; }
