@@ -49,8 +49,13 @@ std::string null_screen::row(int r) {
 }
 
 std::vector<std::string> null_screen::screen_rows() {
+    return null_screen_rows();
+}
+
+std::vector<std::string> null_screen_rows() {
     std::vector<std::string> rows;
-    for (int r = 1; r <= current_screen()->text_rows; ++r) rows.push_back(trimmed(row(r)));
+    for (int r = 1; r <= current_screen()->text_rows; ++r)
+        rows.push_back(trimmed(null_screen::row(r)));
     return rows;
 }
 

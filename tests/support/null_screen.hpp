@@ -24,12 +24,16 @@ class null_screen : public ::testing::Test {
     void SetUp() override;
     void TearDown() override;
 
+  public:
     // The characters of text row r (from 1) as bytes, one per column.
     static std::string row(int r);
     // The rows of the whole grid with trailing blanks cut.
     static std::vector<std::string> screen_rows();
     static std::uint32_t pixel(int x, int y);
 };
+
+// The rows of the open screen's grid with trailing blanks cut.
+std::vector<std::string> null_screen_rows();
 
 // Cuts trailing blanks.
 std::string trimmed(std::string s);
