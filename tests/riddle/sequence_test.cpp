@@ -99,8 +99,6 @@ INSTANTIATE_TEST_SUITE_P(
              with(level_2_rows, {" >WORMSx", " Falsch, ganz falsch"})},
         play{"level_1_trailing_blank_wrong", "x7 \rx",
              with(level_1_screen("7"), {" Falsch, ganz falsch"})},
-        play{"level_1_not_upper_cased", "x7\rx\rx",
-             with(level_2_rows, {" >", " Falsch, ganz falsch"})},
         play{"level_2_empty_wrong", "x7\rx\rx", with(level_2_rows, {" >", " Falsch, ganz falsch"})},
         play{"level_3_mixed_case_right", "x7\rxworms\rxdIv\rx#\xfe\xfe\rx",
              with(level_4_rows, {" >#\xfe\xfe", " Gut gemacht, auf zu Level 5"})},
