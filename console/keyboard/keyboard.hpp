@@ -4,7 +4,10 @@
 
 #include "console/console.hpp"
 
+#include <array>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 inline constexpr std::int32_t key_window_close = 27647; // 0x6BFF
 
@@ -29,6 +32,15 @@ struct key_press {
     std::int32_t repeat = 1;
 };
 
+// Key codes waiting for the main thread. Empty when both indices are
+// equal, so it holds at most 15 codes.
+struct key_ring {
+    static constexpr std::int32_t slot_count = 16;
+    std::array<std::int32_t, slot_count> slots{};
+    std::int32_t read_index = 0;  // the oldest waiting code
+    std::int32_t write_index = 0; // where the next code goes
+};
+
 // The extended code of a key-down press, or 0 for none.
 std::int32_t translate_key_down(std::uint8_t scan_code, bool extended, unsigned modifiers,
                                 key_character character, key_character own_character);
@@ -42,14 +54,21 @@ void on_close_box();
 // while Alt is held and Ctrl is not.
 bool is_menu_key(const key_press& press);
 
+// The ring; callers hold the screen lock. A full ring drops its oldest code.
 void store_key(std::int32_t code);
+// The oldest waiting code, or 0 when none waits.
 std::int32_t take_key();
+bool key_ring_empty();
 
 std::int32_t key_available();
 byte_string read_key();
 
 // The code page 437 byte of a Unicode character: the same letter without
 // its accent where the code page lacks it, '?' where nothing fits.
+// Control characters 1 to 31 and 127 pass unchanged.
 std::uint8_t cp437_from_unicode(char32_t c);
 // The Unicode character code page 437 shows for a byte.
 char32_t cp437_to_unicode(std::uint8_t b);
+
+// Code points of UTF-8 text; every ill-formed part becomes U+FFFD.
+std::u32string decode_utf8(std::string_view bytes);
