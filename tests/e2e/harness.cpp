@@ -87,12 +87,23 @@ std::optional<decoded_screen> game_session::screen() {
 
 bool game_session::expect_screen(const expected_screen& expected,
                                  std::chrono::milliseconds timeout) {
+    return expect_screen([&](const decoded_screen&) { return expected; }, timeout);
+}
+
+bool game_session::expect_screen(
+    const std::function<expected_screen(const decoded_screen&)>& expected_for,
+    std::chrono::milliseconds timeout) {
     auto deadline = std::chrono::steady_clock::now() + timeout;
     std::optional<picture> image;
+    expected_screen expected;
     std::string difference = "the window could not be grabbed\n";
     for (;;) {
         image = grab();
-        if (image) difference = screen_difference(expected, decode_screen(*image));
+        if (image) {
+            decoded_screen decoded = decode_screen(*image);
+            expected = expected_for(decoded);
+            difference = screen_difference(expected, decoded);
+        }
         if (difference.empty()) return true;
         if (std::chrono::steady_clock::now() >= deadline || !game_.running()) break;
         std::this_thread::sleep_for(poll_interval);
@@ -143,4 +154,14 @@ bool play_right_up_to(game_session& session, int last) {
             return false;
     }
     return true;
+}
+
+bool reach_level(game_session& session, int level) {
+    return pass_greeting(session) && play_right_up_to(session, level - 1);
+}
+
+void expect_end_after_key(game_session& session) {
+    ASSERT_TRUE(session.press({"Return"}));
+    EXPECT_EQ(session.wait_exit(), 0);
+    EXPECT_TRUE(session.window_gone());
 }

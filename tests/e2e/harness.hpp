@@ -13,6 +13,7 @@
 #include "e2e/harness/x_display.hpp"
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,6 +46,10 @@ class game_session {
     // Polls the window until it shows expected or screen_wait passes; then
     // reports the difference and saves the picture and the rows.
     bool expect_screen(const expected_screen& expected,
+                       std::chrono::milliseconds timeout = screen_wait);
+    // The same for a screen that depends on what is shown, such as a run of
+    // repeated keys of any length: expected_for builds it from the grab.
+    bool expect_screen(const std::function<expected_screen(const decoded_screen&)>& expected_for,
                        std::chrono::milliseconds timeout = screen_wait);
     std::optional<decoded_screen> screen();
     std::optional<picture> grab();
@@ -83,6 +88,13 @@ bool pass_greeting(game_session& session);
 // Answers levels 1 up to last right, from the level-1 clue on, and presses a
 // key after each praise; the clue of last + 1 is then on the screen.
 bool play_right_up_to(game_session& session, int last);
+
+// From the start to the clue of level n, answering every level before it
+// right.
+bool reach_level(game_session& session, int level);
+// A key press at the game's last wait: the game ends with status 0 and its
+// window goes.
+void expect_end_after_key(game_session& session);
 
 // The right answers, as typed on the keyboard.
 inline constexpr std::string_view right_answer_1 = "7";

@@ -1,5 +1,7 @@
 #include "e2e/harness/typing.hpp"
 
+#include <X11/XKBlib.h>
+#include <X11/keysym.h>
 #include <X11/extensions/XTest.h>
 
 #include <string>
@@ -36,6 +38,16 @@ bool hold_key(const x_display& display, std::string_view keysym_name) {
 
 bool release_key(const x_display& display, std::string_view keysym_name) {
     return fake_key(display.connection(), keysym_name, false);
+}
+
+bool tap_key(const x_display& display, std::string_view keysym_name) {
+    return hold_key(display, keysym_name) && release_key(display, keysym_name);
+}
+
+void set_num_lock(const x_display& display, bool on) {
+    unsigned int mask = XkbKeysymToModifiers(display.connection(), XK_Num_Lock);
+    XkbLockModifiers(display.connection(), XkbUseCoreKbd, mask, on ? mask : 0);
+    XSync(display.connection(), False);
 }
 
 void send_close_request(Display* display, Window window) {
