@@ -11,6 +11,12 @@ struct drawing_context {
     std::uint32_t background = 0xFF000000;
 };
 
+// The default colours of a screen with this colour mask: white and black
+// at depth 32; at palette depths entry 15, white in the standard palette,
+// on entry 0.
+std::uint32_t default_foreground(std::uint32_t colour_mask);
+std::uint32_t default_background(std::uint32_t colour_mask);
+
 // The calling thread's context, set up afresh for the open screen when its
 // serial is another screen's.
 drawing_context& current_drawing_context();

@@ -41,11 +41,16 @@ const depth_format* find_depth(std::int32_t depth) {
 
 std::int32_t next_serial = 1;
 
-framebuffer_memory allocate_page(std::size_t bytes) {
+// Filled with the default background already here: the window thread may
+// present the page as soon as it runs, before the rest of the opening.
+framebuffer_memory allocate_page(std::size_t bytes, std::uint32_t colour_mask) {
     constexpr std::size_t alignment = 16;
-    bytes = (bytes + alignment - 1) / alignment * alignment;
-    framebuffer_memory page(static_cast<std::uint32_t*>(std::aligned_alloc(alignment, bytes)));
-    if (page) std::memset(page.get(), 0, bytes);
+    std::size_t rounded = (bytes + alignment - 1) / alignment * alignment;
+    framebuffer_memory page(static_cast<std::uint32_t*>(std::aligned_alloc(alignment, rounded)));
+    if (!page) return page;
+    std::memset(page.get(), 0, rounded);
+    if (colour_mask == 0xFFFFFFFF)
+        std::fill_n(page.get(), bytes / 4, default_background(colour_mask));
     return page;
 }
 
@@ -62,7 +67,8 @@ std::unique_ptr<screen_state> build_screen(std::int32_t width, std::int32_t heig
     s->colour_mask = format.colour_mask;
     s->page_count = pages;
     for (std::int32_t p = 0; p < pages; ++p) {
-        s->page_memory.push_back(allocate_page(static_cast<std::size_t>(s->pitch) * height));
+        s->page_memory.push_back(
+            allocate_page(static_cast<std::size_t>(s->pitch) * height, s->colour_mask));
         s->page_table.push_back(s->page_memory.back().get());
     }
     s->visible_page = 0;
@@ -70,13 +76,6 @@ std::unique_ptr<screen_state> build_screen(std::int32_t width, std::int32_t heig
     s->changed_rows.assign(static_cast<std::size_t>(height), 0);
     s->font = font_8x8();
     return s;
-}
-
-void fill_pages(screen_state& s, std::uint32_t colour) {
-    // Only depth 32 is drawn on; other depths keep their zeroed memory.
-    if (s.bytes_per_pixel != 4) return;
-    for (std::uint32_t* page : s.page_table)
-        std::fill(page, page + static_cast<std::size_t>(s.width) * s.height, colour);
 }
 
 } // namespace
@@ -102,7 +101,7 @@ std::int32_t screen_open(std::int32_t width, std::int32_t height, std::int32_t d
     screen_lock();
     s->text_columns = static_cast<std::uint8_t>(width / 8);
     s->text_rows = static_cast<std::uint8_t>(height / 8);
-    fill_pages(*s, current_drawing_context().background);
+    current_drawing_context();
     text_screen_opened();
     screen_unlock(0, -1);
 

@@ -22,8 +22,7 @@ const std::string& window_title() {
         ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
         if (n >= 0)
             return title_from_program_path(std::string_view(buffer, static_cast<std::size_t>(n)));
-        // No link to read (a path too long for the kernel to give): the name
-        // the program was started by.
+        // No /proc to read the link from: the name the program was started by.
         return title_from_program_path(program_invocation_name);
     }();
     return title;

@@ -10,3 +10,8 @@ std::string title_from_program_path(std::string_view path);
 
 // The title of this process, computed once from the running program.
 const std::string& window_title();
+
+// A title's bytes as valid UTF-8 for the window system: well-formed UTF-8
+// stays, every other byte becomes U+FFFD, and a character that the 126-byte
+// cut left unfinished at the end is dropped.
+std::string title_as_utf8(std::string_view bytes);
