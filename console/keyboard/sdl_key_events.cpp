@@ -189,6 +189,19 @@ text_ahead text_of_press() {
     return {};
 }
 
+// The press's text was peeked at; it is the first text in the queue.
+void drop_text_of_press() {
+    SDL_Event text;
+    SDL_PeepEvents(&text, 1, SDL_GETEVENT, SDL_TEXTINPUT, SDL_TEXTINPUT);
+}
+
+// Alt with a key types what the key types alone: that is the menu
+// combination, not a character. What the layout puts on it (AltGr+Q
+// giving '@') is typed.
+bool is_key_own_text(key_character c, SDL_Keycode sym, key_character own) {
+    return c != 0 && (c == static_cast<key_character>(sym) || c == own);
+}
+
 key_character control_character(SDL_Scancode sdl, unsigned modifiers, key_character own) {
     bool ctrl = modifiers & modifier_ctrl;
     for (const control_key& k : control_keys)
@@ -210,8 +223,12 @@ key_event_result handle_key_down(const SDL_KeyboardEvent& key) {
     pc_key pc = pc_key_of(sdl);
     key_press press{pc.scan_code, pc.extended, modifiers, 0, own_character_of(key.keysym.sym), 1};
     text_ahead text = text_of_press();
-    key_character control =
-        text.follows ? 0 : control_character(sdl, modifiers, press.own_character);
+    bool menu_key = is_menu_key(press);
+    if (menu_key && text.follows &&
+        is_key_own_text(text.character, key.keysym.sym, press.own_character))
+        drop_text_of_press();
+    bool no_control = text.follows || menu_key;
+    key_character control = no_control ? 0 : control_character(sdl, modifiers, press.own_character);
     press.character = text.follows ? text.character : control;
     on_key_down(press);
     if (control) on_character(control, 1);
