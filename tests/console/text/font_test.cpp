@@ -1,6 +1,7 @@
 #include "console/text/font_block.hpp"
 #include "console/text/font_unpack.hpp"
 #include "console/text/text.hpp"
+#include "text_screen.hpp"
 
 #include <gtest/gtest.h>
 

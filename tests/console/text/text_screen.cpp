@@ -62,14 +62,15 @@ void text_screen::fill_rows(int first, int last, char c) {
 void text_screen::paint_strip(std::uint32_t colour) {
     screen_state* s = current_screen();
     for (int y = 0; y < s->height; ++y)
-        std::fill_n(s->page_table[0] + y * s->width + strip_left, s->width - strip_left, colour);
+        std::fill_n(s->page_table[0] + y * s->width + strip_left, s->width - strip_left,
+                    colour + static_cast<std::uint32_t>(y));
 }
 
 bool text_screen::strip_is(std::uint32_t colour) {
     const screen_state* s = current_screen();
     for (int y = 0; y < s->height; ++y)
         for (int x = strip_left; x < s->width; ++x)
-            if (pixel(x, y) != colour) return false;
+            if (pixel(x, y) != colour + static_cast<std::uint32_t>(y)) return false;
     return true;
 }
 

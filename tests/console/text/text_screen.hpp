@@ -7,6 +7,7 @@
 #include "support/null_screen.hpp"
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -30,6 +31,7 @@ class text_screen : public null_screen {
     static std::string picture_mismatch();
     // Fills text rows first..last with c; the cursor goes back to row 1.
     static void fill_rows(int first, int last, char c);
+    // Pixel row y of the strip gets colour + y, so that a copy shows.
     static void paint_strip(std::uint32_t colour);
     static bool strip_is(std::uint32_t colour);
     static std::vector<std::uint32_t> picture();
@@ -40,4 +42,16 @@ class text_screen : public null_screen {
 };
 
 std::string repeated(char c, int n);
+
+// Each test file keeps its cases in this TU's unnamed namespace; gtest names
+// a failing case by its name rather than its bytes.
+namespace {
+template <typename Case>
+requires requires(const Case& c) {
+    c.name;
+}
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+} // namespace
 bool same_cells(const std::vector<text_cell>& a, const std::vector<text_cell>& b);

@@ -254,12 +254,17 @@ TEST_F(write_test, bell_sounds_and_draws_nothing) {
 }
 
 std::int32_t lock_count_at_tone = -1;
+std::string row_1_at_tone;
 
-TEST_F(write_test, bell_sounds_under_the_screen_lock) {
-    set_tone_hook(
-        [](std::int32_t, std::int32_t) { lock_count_at_tone = current_screen()->lock_count; });
-    write("\a");
+TEST_F(write_test, bell_sounds_under_the_lock_before_the_run_is_drawn) {
+    set_tone_hook([](std::int32_t, std::int32_t) {
+        lock_count_at_tone = current_screen()->lock_count;
+        row_1_at_tone = trimmed(row(1));
+    });
+    write("ab\acd");
     EXPECT_GT(lock_count_at_tone, 0);
+    EXPECT_EQ(row_1_at_tone, "");
+    EXPECT_EQ(trimmed(row(1)), "abcd");
     EXPECT_EQ(current_screen()->lock_count, 0);
 }
 
