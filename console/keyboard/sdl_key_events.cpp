@@ -168,6 +168,11 @@ key_character own_character_of(SDL_Keycode sym) {
     return lower_letter ? c - 0x20 : c;
 }
 
+// SDL's text, NUL-ended unless it fills the buffer.
+std::u32string characters_of(const SDL_TextInputEvent& text) {
+    return decode_utf8(std::string_view(text.text, strnlen(text.text, sizeof text.text)));
+}
+
 struct text_ahead {
     bool follows = false;
     key_character character = 0; // the one character it brings, 0 for several
@@ -183,7 +188,7 @@ text_ahead text_of_press() {
         const SDL_Event& e = queued[static_cast<std::size_t>(i)];
         if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) break;
         if (e.type != SDL_TEXTINPUT) continue;
-        std::u32string text = decode_utf8(e.text.text);
+        std::u32string text = characters_of(e.text);
         return {true, text.size() == 1 ? text[0] : 0};
     }
     return {};
@@ -236,8 +241,7 @@ key_event_result handle_key_down(const SDL_KeyboardEvent& key) {
 }
 
 void handle_text(const SDL_TextInputEvent& text) {
-    std::string_view bytes(text.text, strnlen(text.text, sizeof text.text));
-    for (key_character c : decode_utf8(bytes)) on_character(c, 1);
+    for (key_character c : characters_of(text)) on_character(c, 1);
 }
 
 } // namespace
