@@ -83,8 +83,7 @@ void terminal_end_row() {
 }
 
 bool output_is_terminal() {
-    static const bool is_terminal = isatty(STDOUT_FILENO) == 1;
-    return is_terminal;
+    return isatty(STDOUT_FILENO) == 1;
 }
 
 std::int32_t terminal_width() {

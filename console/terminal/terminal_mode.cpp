@@ -54,8 +54,7 @@ bool save_once() {
 } // namespace
 
 bool input_is_terminal() {
-    static const bool is_terminal = isatty(STDIN_FILENO) == 1;
-    return is_terminal;
+    return isatty(STDIN_FILENO) == 1;
 }
 
 void terminal_mode_keys() {
