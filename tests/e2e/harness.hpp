@@ -38,6 +38,10 @@ struct game_options {
 class game_session {
   public:
     explicit game_session(const game_options& options = {});
+    game_session(const game_session&) = delete;
+    game_session& operator=(const game_session&) = delete;
+    // A game still running at the end of a test is killed.
+    ~game_session() { game_.stop(std::chrono::milliseconds(100)); }
 
     // Whether the window is there to be played; the constructor has
     // reported why not.
