@@ -33,10 +33,11 @@ byte_string edited_line(const byte_string& prompt) {
     return std::move(editor.text);
 }
 
-// Echoed, so that what was read stands after the prompt as if typed.
-byte_string echoed_line() {
+// A line from a pipe or a file is echoed, so that it stands after the prompt
+// as if typed; a terminal has shown it already.
+byte_string plain_line() {
     byte_string line = read_plain_line();
-    terminal_write(line.data(), static_cast<std::int32_t>(line.size()));
+    if (!input_is_terminal()) terminal_write(line.data(), static_cast<std::int32_t>(line.size()));
     return line;
 }
 
@@ -57,7 +58,7 @@ std::int32_t terminal_input_begin(const std::optional<byte_string>& prompt,
         byte_string shown = shown_prompt(prompt, add_question);
         terminal_write(shown.data(), static_cast<std::int32_t>(shown.size()));
         bool editing = input_is_terminal() && output_is_terminal();
-        state.line = editing ? edited_line(shown) : echoed_line();
+        state.line = editing ? edited_line(shown) : plain_line();
     } catch (const std::bad_alloc&) {
         state.line.clear();
         status = 4;
