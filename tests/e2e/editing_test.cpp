@@ -132,4 +132,20 @@ TEST(close_box, counts_as_a_key_while_the_game_waits_and_is_ignored_while_editin
     EXPECT_TRUE(session.window_gone());
 }
 
+TEST(close_box, the_window_managers_close_command_counts_as_a_key) {
+    // Openbox takes Alt+F4 for itself and asks the window to close.
+    game_options options;
+    options.display.window_manager = true;
+    game_session session(options);
+    ASSERT_TRUE(session.ready());
+    ASSERT_TRUE(session.expect_screen(greeting().screen()));
+    ASSERT_TRUE(session.press({"alt+F4"}));
+    ASSERT_TRUE(session.expect_screen(level_clue(1).editing("").screen()));
+    ASSERT_TRUE(session.type("7"));
+    ASSERT_TRUE(session.press({"Return"}));
+    screen_builder praised = level_clue(1);
+    EXPECT_TRUE(session.expect_screen(praised.answered("7").line(praise_after_level(1)).screen()));
+    EXPECT_TRUE(session.window_exists());
+}
+
 } // namespace
