@@ -19,6 +19,7 @@ test: build
 	@tools/install-packages test
 	@ctest --preset release
 	@$(MAKE) --no-print-directory check
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=60
 
 # The whole suite again under AddressSanitizer with UBSan, then ThreadSanitizer.
 check:
