@@ -4,9 +4,6 @@
 #include <chrono>
 #include <thread>
 
-// Sounds the tone on the audio device; defined with the SDL presentation.
-void audio_tone(std::int32_t hertz, std::int32_t milliseconds);
-
 namespace {
 std::atomic<sleep_hook> sleep_override{nullptr};
 std::atomic<tone_hook> tone_override{nullptr};

@@ -9,6 +9,9 @@ void platform_sleep(std::int32_t milliseconds);
 // audio device opens.
 void platform_tone(std::int32_t hertz, std::int32_t milliseconds);
 
+// The tone on the audio device, behind platform_tone when no hook is set.
+void audio_tone(std::int32_t hertz, std::int32_t milliseconds);
+
 using sleep_hook = void (*)(std::int32_t milliseconds);
 using tone_hook = void (*)(std::int32_t hertz, std::int32_t milliseconds);
 // nullptr restores the real facility.

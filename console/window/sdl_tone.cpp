@@ -1,5 +1,6 @@
 // The tone through SDL's audio: a generated sine, or as long a silence where
 // no audio device opens.
+#include "console/window/platform.hpp"
 #include "console/window/sdl_hints.hpp"
 
 #include <SDL.h>
@@ -10,9 +11,6 @@
 #include <numbers>
 #include <thread>
 #include <vector>
-
-// Sounds the tone on the audio device; platform_tone calls it.
-void audio_tone(std::int32_t hertz, std::int32_t milliseconds);
 
 namespace {
 
