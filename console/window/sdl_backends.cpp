@@ -5,6 +5,7 @@
 #include "console/window/sdl_presentation.hpp"
 
 #include <array>
+#include <cstdlib>
 
 namespace {
 
@@ -20,9 +21,17 @@ bool always() {
     return true;
 }
 
+// A Wayland display is found through XDG_RUNTIME_DIR unless named by its full
+// path; without either the client library can only print a complaint.
+bool wayland_reachable() {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const char* display = std::getenv("WAYLAND_DISPLAY");
+    return (runtime && *runtime) || (display && *display == '/');
+}
+
 constexpr std::array<driver_rules, 3> drivers = {{
     {{"x11", true}, true, always},
-    {{"wayland", false}, true, always},
+    {{"wayland", false}, true, wayland_reachable},
     // Takes over the machine's monitor: only where the player sits at it.
     {{"kmsdrm", false}, false, on_local_console_with_keyboard},
 }};
