@@ -56,13 +56,27 @@ area changed_area(const std::vector<unsigned long>& a, const std::vector<unsigne
     return {left, top, right - left + 1, bottom - top + 1};
 }
 
+// How often the pixels were read while waiting for echoes, to show the
+// polling is fine enough for the figures.
+struct poll_record {
+    long polls = 0, waits = 0;
+    double waited_ms = 0;
+};
+poll_record polling;
+
 // Milliseconds until the area shows want; negative on timeout.
 double wait_for(Display* display, Window window, area a, const std::vector<unsigned long>& want,
                 clock_type::time_point start) {
     while (clock_type::now() - start < 2s) {
-        if (pixels_of(display, window, a) == want)
-            return std::chrono::duration<double, std::milli>(clock_type::now() - start).count();
-        std::this_thread::sleep_for(200us);
+        ++polling.polls;
+        if (pixels_of(display, window, a) == want) {
+            double ms =
+                std::chrono::duration<double, std::milli>(clock_type::now() - start).count();
+            polling.waited_ms += ms;
+            ++polling.waits;
+            return ms;
+        }
+        std::this_thread::sleep_for(100us);
     }
     return -1;
 }
@@ -132,6 +146,8 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
+    std::fprintf(stderr, "poll interval %.3f ms\n",
+                 polling.waited_ms / std::max(1L, polling.polls - polling.waits));
     XCloseDisplay(display);
     return 0;
 }
