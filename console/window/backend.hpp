@@ -5,22 +5,24 @@
 #include <span>
 
 struct backend {
-    const char* name;
+    // An operation a back-end does not offer stays nullptr.
+    const char* name = nullptr;
     // 0 on success. Absent on the memory-only back-end.
     std::int32_t (*open)(const char* title, std::int32_t width, std::int32_t height,
-                         std::int32_t depth, std::int32_t refresh, std::int32_t flags);
-    void (*close)();
-    void (*lock)();
-    void (*unlock)();
-    void (*set_palette_entry)(std::int32_t index, std::uint32_t colour);
-    void (*wait_retrace)();
-    void (*read_mouse)(std::int32_t* x, std::int32_t* y, std::int32_t* buttons);
-    void (*set_mouse)(std::int32_t x, std::int32_t y);
-    void (*set_title)(const char* title);
-    void (*move_window)(std::int32_t x, std::int32_t y);
-    std::int32_t (*list_modes)(std::int32_t depth, std::int32_t* sizes, std::int32_t capacity);
-    void (*flip)();
-    void (*poll_events)();
+                         std::int32_t depth, std::int32_t refresh, std::int32_t flags) = nullptr;
+    void (*close)() = nullptr;
+    void (*lock)() = nullptr;
+    void (*unlock)() = nullptr;
+    void (*set_palette_entry)(std::int32_t index, std::uint32_t colour) = nullptr;
+    void (*wait_retrace)() = nullptr;
+    void (*read_mouse)(std::int32_t* x, std::int32_t* y, std::int32_t* buttons) = nullptr;
+    void (*set_mouse)(std::int32_t x, std::int32_t y) = nullptr;
+    void (*set_title)(const char* title) = nullptr;
+    void (*move_window)(std::int32_t x, std::int32_t y) = nullptr;
+    std::int32_t (*list_modes)(std::int32_t depth, std::int32_t* sizes,
+                               std::int32_t capacity) = nullptr;
+    void (*flip)() = nullptr;
+    void (*poll_events)() = nullptr;
 };
 
 // The windowing back-ends in the order they are tried.

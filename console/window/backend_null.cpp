@@ -8,19 +8,8 @@ void nothing() {}
 const backend& null_backend() {
     static const backend record = {
         .name = "Null",
-        .open = nullptr,
-        .close = nullptr,
         .lock = nothing,
         .unlock = nothing,
-        .set_palette_entry = nullptr,
-        .wait_retrace = nullptr,
-        .read_mouse = nullptr,
-        .set_mouse = nullptr,
-        .set_title = nullptr,
-        .move_window = nullptr,
-        .list_modes = nullptr,
-        .flip = nullptr,
-        .poll_events = nullptr,
     };
     return record;
 }

@@ -55,15 +55,6 @@ constexpr backend sdl_backend() {
         .close = presentation_close,
         .lock = presentation_lock,
         .unlock = presentation_unlock,
-        .set_palette_entry = nullptr,
-        .wait_retrace = nullptr,
-        .read_mouse = nullptr,
-        .set_mouse = nullptr,
-        .set_title = nullptr,
-        .move_window = nullptr,
-        .list_modes = nullptr,
-        .flip = nullptr,
-        .poll_events = nullptr,
     };
 }
 
