@@ -75,10 +75,33 @@ void interpret(text_writer& w, run& r, char byte) {
     }
 }
 
+bool is_control(char byte) {
+    return byte == 7 || byte == 8 || byte == 9 || byte == 10 || byte == 13;
+}
+
+// Ordinary bytes are gathered a stretch at a time, in the same runs of at
+// most run_capacity as one by one.
+void gather_ordinary(text_writer& w, run& r, const char* bytes, std::int32_t n) {
+    while (n > 0) {
+        if (r.length == run_capacity) draw_run(w, r);
+        std::int32_t m = std::min(n, run_capacity - r.length);
+        gather(w, r, bytes, m);
+        bytes += m;
+        n -= m;
+    }
+}
+
 void write_bytes(text_writer& w, const char* bytes, std::int32_t length) {
     run r;
     r.vx = w.x;
-    for (std::int32_t i = 0; i < length; ++i) interpret(w, r, bytes[i]);
+    const char* end = bytes + length;
+    while (bytes < end) {
+        const char* control = std::find_if(bytes, end, is_control);
+        gather_ordinary(w, r, bytes, static_cast<std::int32_t>(control - bytes));
+        if (control == end) break;
+        interpret(w, r, *control);
+        bytes = control + 1;
+    }
     if (r.length > 0)
         draw_run(w, r);
     else if (w.y > w.bottom)

@@ -3,7 +3,9 @@
 #include "console/window/drawing_context.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
+#include <cstring>
 
 namespace {
 
@@ -13,12 +15,36 @@ std::uint32_t* pixel_row(text_writer& w, std::int32_t y) {
     return w.pixels + static_cast<std::ptrdiff_t>(y) * w.screen.width;
 }
 
-void draw_glyph(text_writer& w, std::int32_t column, std::uint8_t byte) {
-    const std::uint8_t* glyph = w.screen.font + byte * cell_size;
+// The eight pixels of every glyph row byte in the writer's colours. Built
+// once per colour pair, so a row of a glyph is eight copied stores.
+using row_patterns = std::array<std::array<std::uint32_t, cell_size>, 256>;
+
+const row_patterns& patterns_for(std::uint32_t foreground, std::uint32_t background) {
+    thread_local row_patterns patterns;
+    thread_local std::uint32_t built_foreground = 0;
+    thread_local std::uint32_t built_background = 0;
+    thread_local bool built = false;
+    if (!built || built_foreground != foreground || built_background != background) {
+        for (std::size_t bits = 0; bits < patterns.size(); ++bits)
+            for (std::int32_t bit = 0; bit < cell_size; ++bit)
+                patterns[bits][bit] = (bits >> bit) & 1 ? foreground : background;
+        built_foreground = foreground;
+        built_background = background;
+        built = true;
+    }
+    return patterns;
+}
+
+// Row by row across the run, so the stores go along the framebuffer.
+void draw_glyphs(text_writer& w, const char* bytes, std::int32_t k) {
+    const row_patterns& patterns = patterns_for(w.foreground, w.background);
     for (std::int32_t row = 0; row < cell_size; ++row) {
-        std::uint32_t* pixel = pixel_row(w, w.y * cell_size + row) + column * cell_size;
-        for (std::int32_t bit = 0; bit < cell_size; ++bit)
-            pixel[bit] = (glyph[row] >> bit) & 1 ? w.foreground : w.background;
+        std::uint32_t* pixel = pixel_row(w, w.y * cell_size + row) + w.x * cell_size;
+        for (std::int32_t i = 0; i < k; ++i, pixel += cell_size) {
+            const std::uint8_t bits =
+                w.screen.font[static_cast<std::uint8_t>(bytes[i]) * cell_size + row];
+            std::memcpy(pixel, patterns[bits].data(), sizeof patterns[bits]);
+        }
     }
 }
 
@@ -61,17 +87,13 @@ std::int32_t changed_last(const text_writer& w) {
 }
 
 void draw_cells(text_writer& w, const char* bytes, std::int32_t k) {
-    bool cursor_mark = k == 1 && static_cast<std::uint8_t>(bytes[0]) == cursor_mark_byte;
-    for (std::int32_t i = 0; i < k; ++i) {
-        auto byte = static_cast<std::uint8_t>(bytes[i]);
-        std::int32_t column = w.x + i;
-        if (cursor_mark)
-            draw_cursor_mark(w, column);
-        else
-            draw_glyph(w, column, byte);
-        w.cells[static_cast<std::size_t>(w.y * w.columns + column)] = {byte, w.foreground,
-                                                                       w.background};
-    }
+    if (k == 1 && static_cast<std::uint8_t>(bytes[0]) == cursor_mark_byte)
+        draw_cursor_mark(w, w.x);
+    else
+        draw_glyphs(w, bytes, k);
+    for (std::int32_t i = 0; i < k; ++i)
+        w.cells[static_cast<std::size_t>(w.y * w.columns + w.x + i)] = {
+            static_cast<std::uint8_t>(bytes[i]), w.foreground, w.background};
     mark_changed(w, w.y * cell_size, w.y * cell_size + cell_size - 1);
 }
 
