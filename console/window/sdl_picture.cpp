@@ -32,6 +32,19 @@ void copy_rows(sdl_picture& p, SDL_Surface& target, int first, int count) {
         SDL_BlitScaled(p.source, &from, &target, &to);
 }
 
+// Centred with its frame, as far as the window manager has told its size.
+void centre(sdl_picture& p) {
+    int index = SDL_GetWindowDisplayIndex(p.window);
+    SDL_Rect bounds;
+    if (index < 0 || SDL_GetDisplayBounds(index, &bounds) != 0) return;
+    int top = 0, left = 0, bottom = 0, right = 0;
+    SDL_GetWindowBordersSize(p.window, &top, &left, &bottom, &right);
+    int outer_width = p.width + left + right, outer_height = p.height + top + bottom;
+    SDL_SetWindowPosition(p.window, bounds.x + (bounds.w - outer_width) / 2 + left,
+                          bounds.y + (bounds.h - outer_height) / 2 + top);
+    p.centred_with_frame = top || left || bottom || right;
+}
+
 bool fill_display(sdl_picture& p) {
     int index = SDL_GetWindowDisplayIndex(p.window);
     SDL_Rect bounds;
@@ -59,7 +72,7 @@ bool leave_full_screen(sdl_picture& p) {
     } else if (SDL_SetWindowFullscreen(p.window, 0) != 0) {
         return false;
     }
-    SDL_SetWindowPosition(p.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    centre(p);
     return true;
 }
 
@@ -87,6 +100,7 @@ bool picture_open(sdl_picture& p, const picture_request& request) {
     }
     p.full_screen = request.full_screen;
     SDL_ShowWindow(p.window);
+    if (!p.full_screen) centre(p);
     SDL_RaiseWindow(p.window);
     picture_show_all(p);
     return true;
@@ -120,6 +134,13 @@ void picture_show_all(sdl_picture& p) {
     SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
     copy_rows(p, *target, 0, p.height);
     SDL_UpdateWindowSurface(p.window);
+}
+
+void picture_settle(sdl_picture& p) {
+    if (p.full_screen || p.centred_with_frame) return;
+    int top = 0, left = 0, bottom = 0, right = 0;
+    SDL_GetWindowBordersSize(p.window, &top, &left, &bottom, &right);
+    if (top || left || bottom || right) centre(p);
 }
 
 void picture_switch_full_screen(sdl_picture& p) {

@@ -15,6 +15,9 @@ struct sdl_picture {
     // X without a window manager: full screen is a borderless window of
     // the display's size, which the window itself keeps.
     bool display_sized = false;
+    // The window manager tells the frame's size only after the window is
+    // shown; the window is centred again once it is known.
+    bool centred_with_frame = false;
     SDL_Rect place{}; // where the picture stands on the window surface
     int scale = 1;
     struct {
@@ -39,6 +42,10 @@ void picture_show_rows(sdl_picture& picture, int first, int last);
 // Lays the picture out again on the window as it is now, black around it,
 // and shows all of it.
 void picture_show_all(sdl_picture& picture);
+
+// Work that waits for the window manager; called every cycle, costs
+// nothing once done.
+void picture_settle(sdl_picture& picture);
 
 // Flips between windowed and full screen; when the other presentation
 // cannot be had, the one before comes back. Shows all afterwards.

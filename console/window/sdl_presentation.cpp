@@ -131,6 +131,7 @@ void presentation_cycles() {
         present_changed_rows();
         if (window.active) refresh_key_states(window.screen->key_states);
         handle_events();
+        picture_settle(window.picture);
     }
 }
 
