@@ -179,11 +179,18 @@ void window_down() {
     SDL_VideoQuit();
 }
 
-void window_thread_main(std::promise<bool> ready) {
+void window_thread(std::promise<bool> ready) {
     if (!window_up()) return ready.set_value(false);
     ready.set_value(true);
     presentation_cycles();
     window_down();
+}
+
+// SDL keeps per-thread data, its error text among it, that only its own
+// threads release when they end.
+void window_thread_main(std::promise<bool> ready) {
+    window_thread(std::move(ready));
+    SDL_TLSCleanup();
 }
 
 } // namespace
