@@ -3,8 +3,8 @@
 #include "console/keyboard/keyboard.hpp"
 #include "console/keyboard/sdl_key_events.hpp"
 #include "console/window/screen_state.hpp"
-#include "console/window/sdl_hints.hpp"
 #include "console/window/sdl_picture.hpp"
+#include "console/window/sdl_process_setup.hpp"
 #include "console/window/title.hpp"
 #include "console/window/x11_desktop.hpp"
 
@@ -200,7 +200,7 @@ std::int32_t presentation_open(const sdl_driver& driver, const char* title, std:
     presentation_close();
     window.screen = current_screen();
     if (!window.screen || !window.screen->visible_framebuffer) return 1;
-    sdl_process_hints();
+    sdl_process_setup();
     window.driver = driver;
     window.title = title_as_utf8(title);
     window.client_width = width;

@@ -1,7 +1,7 @@
 // The tone through SDL's audio: a generated sine, or as long a silence where
 // no audio device opens.
 #include "console/window/platform.hpp"
-#include "console/window/sdl_hints.hpp"
+#include "console/window/sdl_process_setup.hpp"
 
 #include <SDL.h>
 
@@ -58,7 +58,7 @@ bool play(const std::vector<std::int16_t>& samples) {
 
 void audio_tone(std::int32_t hertz, std::int32_t milliseconds) {
     if (milliseconds <= 0) return;
-    sdl_process_hints();
+    sdl_process_setup();
     bool sounded = false;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
         sounded = play(sine(hertz, milliseconds));
